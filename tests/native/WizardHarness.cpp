@@ -1,0 +1,72 @@
+#include "WizardHarness.h"
+
+#include <cstring>
+
+const int ALL_CONTROLS[13] = {IDC_WELCOME_PICTURE,
+                              IDC_SPARE_LABEL,
+                              IDC_STEP_TEXT,
+                              IDC_NEXT,
+                              IDC_BACK,
+                              IDC_EXIT,
+                              IDC_INFO,
+                              IDC_ACCEPT_LABEL,
+                              IDC_CONNECTION_GROUP,
+                              IDC_PROGRESS,
+                              IDC_USB,
+                              IDC_PARALLEL,
+                              IDC_PRINTER_PICTURE};
+
+BOOL ScriptedSetupDlg::CheckPackage()
+{
+    calls.push_back("CheckPackage");
+    return script.checkPackage;
+}
+
+void ScriptedSetupDlg::BuildSummary(char* text)
+{
+    calls.push_back("BuildSummary");
+    std::strcpy(text, script.summary.c_str());
+    std::strcpy(m_driverDir, script.summary.c_str());
+}
+
+BOOL ScriptedSetupDlg::CopyDriverFiles()
+{
+    calls.push_back("CopyDriverFiles");
+    for (int position = 1; position <= script.copyProgress; ++position)
+        m_progress.SetPos(position);
+    return script.copy;
+}
+
+BOOL ScriptedSetupDlg::RegisterPrinter(RegisterFailReason& reason)
+{
+    calls.push_back("RegisterPrinter");
+    reasonsOnEntry.push_back(reason);
+    if (!script.registerPrinter)
+        reason = script.registerReason;
+    return script.registerPrinter;
+}
+
+WizardTest::WizardTest()
+{
+    headless::Reset();
+    app.m_pMainWnd = &dlg;
+    dlg.Create();
+}
+
+WizardTest::~WizardTest()
+{
+    dlg.DestroyWindow();
+    headless::Reset();
+}
+
+DialogView WizardTest::Snapshot()
+{
+    DialogView view{{}, dlg.Step(), g_skipExitPrompt, dlg.Connection()};
+    for (int id : ALL_CONTROLS)
+    {
+        const HWND__& control = Control(id);
+        view.controls[id] = {control.visible, control.enabled, control.text, control.checked,
+                             control.position};
+    }
+    return view;
+}
