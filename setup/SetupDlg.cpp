@@ -1,5 +1,6 @@
 #include "SetupDlg.h"
 
+#include <engine/Package.h>
 #include <ui/App.h>
 #include <wizard/resource.h>
 
@@ -7,9 +8,6 @@
 
 namespace
 {
-// One progress step per package file.
-constexpr short PROGRESS_STEPS = 8;
-
 constexpr COLORREF STEP_TEXT_COLOUR = RGB(217, 107, 16);
 constexpr COLORREF INFO_BACKGROUND_COLOUR = RGB(186, 205, 219);
 // The information box's gradient runs from its left colour to its right one, from the box's top-left
@@ -66,8 +64,8 @@ BOOL CSetupDlg::OnInitDialog()
     m_printerPicture.SetBitmap(bitmap);
     bitmap.Detach();
 
-    // Wizard's start: the progress bar waits, hidden, for the copy.
-    m_progress.SetRange(0, PROGRESS_STEPS);
+    // Wizard's start: the progress bar, one step per package file, waits hidden for the copy.
+    m_progress.SetRange(0, DRIVER_PACKAGE_SIZE);
     m_progress.ShowWindow(SW_HIDE);
 
     m_font.CreateFont(-12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,

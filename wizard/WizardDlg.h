@@ -25,6 +25,12 @@ protected:
     void OnExitButton();
     void OnCancel() override;
 
+    // The installation operations, done by the engine on the dialog's state.
+    BOOL CheckPackage() override;
+    void BuildSummary(char* text) override;
+    BOOL CopyDriverFiles() override;
+    BOOL RegisterPrinter(RegisterFailReason& reason) override;
+
     ConnectionType m_connectionType = CONNECTION_NONE;
     CFont m_font;
     char m_driverDir[MAX_PATH];

@@ -1,5 +1,6 @@
 // Every text the user reads is stored as GBK bytes; compared here with glibc's own conversion of the
 // UTF-8 text.
+#include <engine/Texts.h>
 #include <wizard/Texts.h>
 
 #include <gtest/gtest.h>
@@ -65,6 +66,12 @@ const TextCase TEXTS[] = {
     TEXT_CASE(MESSAGE_CHOOSE_CONNECTION, u8"请选择打印机连接方式"),
     TEXT_CASE(MESSAGE_CONFIRM_EXIT, u8"打印机还没有完成安装，确定要退出安装？请选择:"),
     TEXT_CASE(CAPTION_CONFIRM_EXIT, u8"安装提示"),
+    TEXT_CASE(CAPTION_PACKAGE_FILE_MISSING, u8"安装文件受损：找不到文件"),
+    TEXT_CASE(CAPTION_INSTALL_ERROR, u8"安装错误"),
+    TEXT_CASE(MESSAGE_CHECK_USB_CABLE, u8"请检查打印机USB连线是否连接"),
+    TEXT_CASE(MESSAGE_SETUPINF_FAILED, u8"setupinf 失败"),
+    TEXT_CASE(ERROR_CODE_FORMAT, u8"错误代码: %lu"),
+    TEXT_CASE(SUMMARY_FORMAT, u8"产品名称：\r\n\r\n          名称：TR-417V\r\n\r\n\r\n目标路径：\r\n\r\n         文件夹: %s"),
 };
 // clang-format on
 
@@ -75,6 +82,14 @@ TEST(Texts, AreStoredAsGbkBytes)
         SCOPED_TRACE(text.name);
         EXPECT_EQ(std::string(text.stored), ToGbk(text.utf8));
     }
+}
+
+TEST(Texts, TheSummaryHasSeventyFourFixedBytes)
+{
+    const std::string format = SUMMARY_FORMAT;
+    EXPECT_EQ(format.size() - 2, 74u);
+    EXPECT_EQ(format.find("%s"), format.size() - 2);
+    EXPECT_NE(format.find("\xA3\xBA"), std::string::npos); // the full-width colon
 }
 
 TEST(Texts, KeepTheirMixedPunctuationAndLineBreaks)

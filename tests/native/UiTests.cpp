@@ -4,12 +4,6 @@
 namespace
 {
 
-class PlainDialog : public CDialog
-{
-public:
-    PlainDialog() : CDialog(1) {}
-};
-
 class ViewOperations : public ::testing::Test
 {
 protected:

@@ -19,6 +19,13 @@ public:
     BOOL InitInstance() override { return FALSE; }
 };
 
+// A dialog with nothing of its own, to own message boxes and controls.
+class PlainDialog : public CDialog
+{
+public:
+    PlainDialog() : CDialog(1) {}
+};
+
 // What each scripted operation returns, and what it does on the way.
 struct EngineScript
 {

@@ -25,6 +25,8 @@ struct HWND__
     int rangeLower = 0;
     int rangeUpper = 100;
     int position = 0;
+    // Every position the bar was moved to, in order.
+    std::vector<int> positions;
     HFONT font = nullptr;
     HBITMAP bitmap = nullptr;
     HICON bigIcon = nullptr;

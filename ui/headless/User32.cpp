@@ -238,6 +238,7 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case PBM_SETPOS: {
         const int previous = window->position;
         window->position = static_cast<int>(wParam);
+        window->positions.push_back(window->position);
         return previous;
     }
     case PBM_GETPOS:
