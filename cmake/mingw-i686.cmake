@@ -8,6 +8,9 @@ set(CMAKE_C_COMPILER ${MINGW_PREFIX}-gcc)
 set(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${MINGW_PREFIX}-windres)
 
+# Windows programs built here run under Wine, also when CTest runs them.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

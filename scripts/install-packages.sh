@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that the build, the tests and the run command need, where missing.
+# Installs the Debian 12 packages that the builds, the tests and the run command need, where missing.
 set -euo pipefail
 
 packages=(
-    cmake make g++ googletest libgtest-dev libgmock-dev
+    # Builds and native tests
+    cmake make g++ googletest libgtest-dev libgmock-dev clang-format clang-tidy
+    # The Windows build
     g++-mingw-w64-i686 binutils-mingw-w64-i686
-    clang-format clang-tidy
+    # Running it: 32-bit Wine, an X server without a screen, Chinese fonts, screenshots
+    wine wine32:i386 fonts-wine xvfb x11-utils fonts-wqy-microhei fonts-arphic-uming imagemagick
+    # Reading the built program and drawing its pictures
+    python3 python3-pil python3-pefile
 )
 
-sudo_if_needed() {
+as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
@@ -18,6 +23,8 @@ for package in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    sudo_if_needed apt-get update -qq
-    sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # wine32 is an i386 package.
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi

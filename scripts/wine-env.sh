@@ -1,0 +1,44 @@
+# Sourced by the other scripts: a 32-bit Wine prefix in the Chinese locale, and an X display.
+#
+# The ANSI code page follows the locale variables: with LANG and LC_ALL both zh_CN.UTF-8 it is 936, the
+# code page of the program's texts. The glibc locale need not exist; bash's warning about it is harmless.
+# Without a display, windows cannot be created: a private Xvfb is started when none is set.
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$repo_root/build/wineprefix}"
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LANG=zh_CN.UTF-8
+export LC_ALL=zh_CN.UTF-8
+
+start_private_display() {
+    local display
+    for display in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+stop_private_display() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# Creates the prefix once (about 20 seconds).
+prepare_wine_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Preparing the Wine prefix $WINEPREFIX"
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+}
