@@ -33,12 +33,18 @@ stop_private_display() {
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 
-# Creates the prefix once (about 20 seconds).
+# Creates the prefix once (about 20 seconds). A Chinese Windows has SimSun ("宋体"), the dialog's font;
+# Wine has none, and its fallback is wider and taller, which stretches the dialog beyond the welcome
+# picture. AR PL UMing, a Ming typeface like SimSun, has nearly its metrics and stands in for it. The
+# registry file is read in the ANSI code page, so the Chinese name is written in GBK.
 prepare_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Preparing the Wine prefix $WINEPREFIX"
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot -i >/dev/null 2>&1
+        local substitutes="$WINEPREFIX/simsun.reg"
+        printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"SimSun"="AR PL UMing CN"\r\n"\xcb\xce\xcc\xe5"="AR PL UMing CN"\r\n' >"$substitutes"
+        wine regedit /S "$substitutes" >/dev/null 2>&1
         wineserver -w
     fi
 }
