@@ -68,6 +68,7 @@ BOOL CSetupDlg::OnInitDialog()
     m_progress.SetRange(0, DRIVER_PACKAGE_SIZE);
     m_progress.ShowWindow(SW_HIDE);
 
+    // cppcheck-suppress badBitmaskCheck ; the family and the pitch are named though the pitch is 0
     m_font.CreateFont(-12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
     m_stepText.SetFont(&m_font);

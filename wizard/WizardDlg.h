@@ -33,8 +33,8 @@ protected:
 
     ConnectionType m_connectionType = CONNECTION_NONE;
     CFont m_font;
-    char m_driverDir[MAX_PATH];
-    WizardStep m_step;
+    char m_driverDir[MAX_PATH] = {};
+    WizardStep m_step = STEP_CHOOSE_CONNECTION;
 
     CStatic m_spareLabel;
     CButton m_usbRadio;

@@ -60,7 +60,8 @@ TEST_F(PlatformContract, ACopyHasTheSameBytesAndAttributes)
     for (int value = 0; value < 256; ++value)
         bytes += static_cast<char>(value);
     world->WriteFile(At("source.dll"), bytes);
-    ASSERT_TRUE(os.SetFileAttributesA(At("source.dll").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(
+        os.SetFileAttributesA(At("source.dll").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 
     ASSERT_TRUE(os.CopyFileA(At("source.dll").c_str(), At("copy.dll").c_str(), FALSE));
     EXPECT_EQ(world->ReadFile(At("copy.dll")), bytes);
@@ -72,7 +73,8 @@ TEST_F(PlatformContract, ACopyHasTheSameBytesAndAttributes)
     // Either way the copy is writable and shown.
     EXPECT_TRUE(os.SetFileAttributesA(At("copy.dll").c_str(), FILE_ATTRIBUTE_NORMAL));
     const DWORD cleared = os.GetFileAttributesA(At("copy.dll").c_str());
-    EXPECT_EQ(cleared & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u) << cleared;
+    EXPECT_EQ(cleared & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u)
+        << cleared;
     EXPECT_NE(cleared, INVALID_FILE_ATTRIBUTES);
     os.SetFileAttributesA(At("source.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -94,9 +96,9 @@ TEST_F(PlatformContract, ACopyNamesWhatIsMissing)
 TEST_F(PlatformContract, TheSystemsTextForAnErrorIsAllocatedOrCopied)
 {
     LPSTR allocated = nullptr;
-    const DWORD length =
-        os.FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                          nullptr, ERROR_ACCESS_DENIED, 0, reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
+    const DWORD length = os.FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        ERROR_ACCESS_DENIED, 0, reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
     ASSERT_GT(length, 0u);
     ASSERT_NE(allocated, nullptr);
     EXPECT_EQ(std::strlen(allocated), length);
@@ -113,8 +115,8 @@ TEST_F(PlatformContract, AnErrorCodeWithoutTextGivesNothing)
 {
     char buffer[1024] = "untouched";
     os.SetLastError(SENTINEL);
-    EXPECT_EQ(os.FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, 54321, 0, buffer,
-                                sizeof buffer, nullptr),
+    EXPECT_EQ(os.FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, 54321, 0,
+                                buffer, sizeof buffer, nullptr),
               0u);
     EXPECT_EQ(os.GetLastError(), ERROR_MR_MID_NOT_FOUND);
 }
@@ -194,8 +196,8 @@ TEST_F(PlatformContract, AnInfIsStagedForDevicesConnectedLater)
                                        "DriverVer=12/11/2026,1.0.0.1\r\n"
                                        "[Strings]\r\n"
                                        "Vendor=\"Contract\"\r\n");
-    EXPECT_EQ(os.SetupCopyOEMInfA(At("staged.inf").c_str(), nullptr, SPOST_PATH, SP_COPY_NEWER, nullptr, 0, nullptr,
-                                  nullptr),
+    EXPECT_EQ(os.SetupCopyOEMInfA(At("staged.inf").c_str(), nullptr, SPOST_PATH, SP_COPY_NEWER, nullptr, 0,
+                                  nullptr, nullptr),
               TRUE);
     os.SetLastError(SENTINEL);
     EXPECT_FALSE(os.SetupCopyOEMInfA(At("absent.inf").c_str(), nullptr, SPOST_PATH, SP_COPY_NEWER, nullptr, 0,

@@ -134,7 +134,8 @@ std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (size_t end = text.find("\r\n"); end != std::string::npos;
+         start = end + 2, end = text.find("\r\n", start))
         lines.push_back(text.substr(start, end - start));
     lines.push_back(text.substr(start));
     return lines;

@@ -11,7 +11,10 @@ public:
 
     Platform& System() override { return m_platform; }
     const std::string& Root() const override { return m_root; }
-    void WriteFile(const std::string& path, const std::string& content) override { m_platform.AddFile(path, content); }
+    void WriteFile(const std::string& path, const std::string& content) override
+    {
+        m_platform.AddFile(path, content);
+    }
     std::string ReadFile(const std::string& path) override
     {
         const FakePlatform::Node* node = m_platform.Find(path);
@@ -29,7 +32,4 @@ private:
 };
 } // namespace
 
-std::unique_ptr<ContractWorld> MakeContractWorld()
-{
-    return std::make_unique<FakeWorld>();
-}
+std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<FakeWorld>(); }

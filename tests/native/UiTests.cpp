@@ -75,7 +75,7 @@ TEST_F(ViewOperations, HiddenAndDisabledControlsTakeNoClicks)
 TEST(DrawingObjects, AreDeletedOnceByTheirOwnerAndNeverWhenDetached)
 {
     const size_t before = headless::LiveGdiObjects();
-    HGDIOBJ detached;
+    HGDIOBJ detached = nullptr;
     {
         CFont font;
         font.CreateFont(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");

@@ -1,6 +1,6 @@
 #include "WizardHarness.h"
 
-#include <cstring>
+#include <cstdio>
 
 const int ALL_CONTROLS[13] = {IDC_WELCOME_PICTURE,
                               IDC_SPARE_LABEL,
@@ -25,8 +25,8 @@ BOOL ScriptedSetupDlg::CheckPackage()
 void ScriptedSetupDlg::BuildSummary(char* text)
 {
     calls.push_back("BuildSummary");
-    std::strcpy(text, script.summary.c_str());
-    std::strcpy(m_driverDir, script.summary.c_str());
+    std::snprintf(text, PAGE_TEXT_SIZE, "%s", script.summary.c_str());
+    std::snprintf(m_driverDir, sizeof m_driverDir, "%s", script.summary.c_str());
 }
 
 BOOL ScriptedSetupDlg::CopyDriverFiles()

@@ -74,7 +74,7 @@ struct Route
     std::vector<int> clicks; // IDC_USB is clicked as a radio button
 };
 
-EngineScript Script(std::function<void(EngineScript&)> change)
+EngineScript Script(const std::function<void(EngineScript&)>& change)
 {
     EngineScript script;
     change(script);

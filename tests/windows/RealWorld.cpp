@@ -76,7 +76,4 @@ private:
 };
 } // namespace
 
-std::unique_ptr<ContractWorld> MakeContractWorld()
-{
-    return std::make_unique<RealWorld>();
-}
+std::unique_ptr<ContractWorld> MakeContractWorld() { return std::make_unique<RealWorld>(); }

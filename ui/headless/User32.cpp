@@ -1,6 +1,7 @@
 // Windows, messages and message boxes in memory.
 #include "Headless.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -74,12 +75,10 @@ const std::vector<PostedMessage>& PostedMessages() { return TheDesktop().posted;
 
 bool QuitPosted(HWND window)
 {
-    for (const PostedMessage& message : TheDesktop().posted)
-    {
-        if (message.window == window && message.message == WM_QUIT)
-            return true;
-    }
-    return false;
+    const std::vector<PostedMessage>& posted = TheDesktop().posted;
+    return std::any_of(posted.begin(), posted.end(), [window](const PostedMessage& message) {
+        return message.window == window && message.message == WM_QUIT;
+    });
 }
 
 ColourRequest RequestColours(HWND dialog, int id, UINT message)
@@ -212,6 +211,9 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 // What the system does with a message that nobody handled, for the messages this program sends.
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // As in Windows, a message to no window goes nowhere.
+    if (!window)
+        return 0;
     switch (message)
     {
     case WM_SETFONT:
@@ -229,7 +231,7 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(previous);
     }
     case PBM_SETRANGE: {
-        const int previous =
+        const LRESULT previous =
             MAKELPARAM(static_cast<WORD>(window->rangeLower), static_cast<WORD>(window->rangeUpper));
         window->rangeLower = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
         window->rangeUpper = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
