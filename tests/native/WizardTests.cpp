@@ -13,7 +13,7 @@ namespace
 const char SUMMARY[] = "C:\\spool\\drivers\\w32x86";
 
 // A button as the page shows it; a null text is not looked at (the table gives none for hidden buttons).
-struct ButtonSpec
+struct ButtonView
 {
     bool visible;
     bool enabled;
@@ -21,13 +21,13 @@ struct ButtonSpec
 };
 
 // One row of the page table: each control as it stands when the page is shown.
-struct PageSpec
+struct PageView
 {
     const char* name;
     const char* stepText; // null: the step text is hidden
-    ButtonSpec next;
-    ButtonSpec back;
-    ButtonSpec exit;
+    ButtonView next;
+    ButtonView back;
+    ButtonView exit;
     const char* info; // null: the information box is hidden
     bool acceptLabel;
     bool stepZeroControls;
@@ -37,31 +37,31 @@ struct PageSpec
 };
 
 // clang-format off
-const PageSpec CONNECTION = {"connection", nullptr,
+const PageView CONNECTION = {"connection", nullptr,
     {true, true, CAPTION_INSTALL}, {false, true, nullptr}, {true, true, CAPTION_QUIT_SETUP},
     nullptr, false, true, -1, 0, false};
-const PageSpec LICENCE = {"licence", STEP_TEXT_READ_LICENCE,
+const PageView LICENCE = {"licence", STEP_TEXT_READ_LICENCE,
     {true, true, CAPTION_YES}, {true, true, CAPTION_BACK}, {true, true, CAPTION_NO},
     LICENCE_NOTICE, true, false, -1, 1, false};
-const PageSpec SUMMARY_PAGE = {"summary", STEP_TEXT_READY_TO_COPY,
+const PageView SUMMARY_PAGE = {"summary", STEP_TEXT_READY_TO_COPY,
     {true, true, CAPTION_NEXT}, {true, true, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
     SUMMARY, false, false, -1, 2, false};
-const PageSpec DAMAGED = {"damaged package", STEP_TEXT_PACKAGE_DAMAGED,
+const PageView DAMAGED = {"damaged package", STEP_TEXT_PACKAGE_DAMAGED,
     {false, true, nullptr}, {false, true, nullptr}, {true, true, CAPTION_EXIT},
     nullptr, false, false, -1, 2, true};
-const PageSpec COPY_DONE = {"copy done", STEP_TEXT_COPY_DONE,
+const PageView COPY_DONE = {"copy done", STEP_TEXT_COPY_DONE,
     {true, true, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
     SUMMARY, false, false, 8, 3, false};
-const PageSpec COPY_FAILED = {"copy failed", STEP_TEXT_COPY_FAILED,
+const PageView COPY_FAILED = {"copy failed", STEP_TEXT_COPY_FAILED,
     {true, false, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
     SUMMARY, false, false, 3, 3, false};
-const PageSpec INSTALLED = {"installed", STEP_TEXT_INSTALLED,
+const PageView INSTALLED = {"installed", STEP_TEXT_INSTALLED,
     {true, true, CAPTION_FINISH}, {false, false, nullptr}, {true, false, CAPTION_CANCEL},
     SUMMARY, false, false, -1, 4, false};
-const PageSpec CABLE = {"cable", STEP_TEXT_CABLE_NOT_CONNECTED,
+const PageView CABLE = {"cable", STEP_TEXT_CABLE_NOT_CONNECTED,
     {true, true, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
     SUMMARY, false, false, -1, 3, false};
-const PageSpec REGISTRATION_FAILED = {"registration failed", STEP_TEXT_INSTALL_FAILED,
+const PageView REGISTRATION_FAILED = {"registration failed", STEP_TEXT_INSTALL_FAILED,
     {true, false, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
     SUMMARY, false, false, -1, 4, false};
 // clang-format on
@@ -69,7 +69,7 @@ const PageSpec REGISTRATION_FAILED = {"registration failed", STEP_TEXT_INSTALL_F
 // How a page is reached from the wizard's start, and what the operations return on the way.
 struct Route
 {
-    const PageSpec* page;
+    const PageView* page;
     EngineScript script;
     std::vector<int> clicks; // IDC_USB is clicked as a radio button
 };
@@ -111,18 +111,18 @@ protected:
             ASSERT_TRUE(id == IDC_USB ? ClickRadio(id) : Click(id)) << "click on " << id;
     }
 
-    void ExpectButton(int id, const ButtonSpec& spec, const char* name)
+    void ExpectButton(int id, const ButtonView& expected, const char* name)
     {
         SCOPED_TRACE(name);
-        EXPECT_EQ(Control(id).visible, spec.visible);
-        EXPECT_EQ(Control(id).enabled, spec.enabled);
-        if (spec.text)
+        EXPECT_EQ(Control(id).visible, expected.visible);
+        EXPECT_EQ(Control(id).enabled, expected.enabled);
+        if (expected.text)
         {
-            EXPECT_EQ(Control(id).text, spec.text);
+            EXPECT_EQ(Control(id).text, expected.text);
         }
     }
 
-    void ExpectPage(const PageSpec& page)
+    void ExpectPage(const PageView& page)
     {
         SCOPED_TRACE(std::string("page: ") + page.name);
         EXPECT_EQ(Control(IDC_STEP_TEXT).visible, page.stepText != nullptr);
@@ -233,10 +233,10 @@ struct InputCase
     const Route* from;
     Input input;
     Outcome outcome;
-    const PageSpec* to;
+    const PageView* to;
 };
 
-const Route& RouteTo(const PageSpec& page)
+const Route& RouteTo(const PageView& page)
 {
     for (const Route& route : ROUTES)
     {
@@ -250,10 +250,10 @@ std::vector<InputCase> InputTable()
 {
     struct Row
     {
-        const PageSpec* page;
+        const PageView* page;
         Outcome next, back, exit, escape, radio;
-        const PageSpec* nextPage;
-        const PageSpec* backPage;
+        const PageView* nextPage;
+        const PageView* backPage;
     };
     // clang-format off
     const Row rows[] = {
