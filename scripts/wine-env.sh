@@ -30,6 +30,7 @@ start_private_display() {
 }
 
 stop_private_display() {
+    wineserver -k 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 

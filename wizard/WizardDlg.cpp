@@ -123,9 +123,13 @@ void CWizardDlg::CheckPackageStep()
     SetDlgItemText(IDC_STEP_TEXT, STEP_TEXT_CHECKING_PACKAGE);
     if (!CheckPackage())
     {
-        // The damaged-package page: the only way on is to leave, without a question.
+        // The damaged-package page: the only way on is to leave, without a question. The hidden buttons
+        // are disabled too: Back is the dialog's default button, which Enter would otherwise press from
+        // this page back into the wizard.
         m_backButton.ShowWindow(SW_HIDE);
         m_nextButton.ShowWindow(SW_HIDE);
+        m_backButton.EnableWindow(false);
+        m_nextButton.EnableWindow(false);
         g_skipExitPrompt = true;
         SetDlgItemText(IDC_STEP_TEXT, STEP_TEXT_PACKAGE_DAMAGED);
         SetDlgItemText(IDC_EXIT, CAPTION_EXIT);

@@ -2,20 +2,6 @@
 
 #include <cstdio>
 
-const int ALL_CONTROLS[13] = {IDC_WELCOME_PICTURE,
-                              IDC_SPARE_LABEL,
-                              IDC_STEP_TEXT,
-                              IDC_NEXT,
-                              IDC_BACK,
-                              IDC_EXIT,
-                              IDC_INFO,
-                              IDC_ACCEPT_LABEL,
-                              IDC_CONNECTION_GROUP,
-                              IDC_PROGRESS,
-                              IDC_USB,
-                              IDC_PARALLEL,
-                              IDC_PRINTER_PICTURE};
-
 BOOL ScriptedSetupDlg::CheckPackage()
 {
     calls.push_back("CheckPackage");

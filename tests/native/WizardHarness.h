@@ -1,6 +1,7 @@
 // The setup dialog in the headless backend, with installation operations that do what the test says.
 #pragma once
 
+#include <contract/Pages.h>
 #include <platform/fake/FakePlatform.h>
 #include <setup/SetupDlg.h>
 #include <ui/App.h>
@@ -92,9 +93,6 @@ struct DialogView
                connection == other.connection;
     }
 };
-
-// The thirteen controls, in template order.
-extern const int ALL_CONTROLS[13];
 
 class WizardTest : public ::testing::Test
 {

@@ -1,6 +1,7 @@
 // The wizard's pages and inputs, reached through the real button handlers from the wizard's start.
 #include "WizardHarness.h"
 
+#include <contract/Pages.h>
 #include <wizard/Texts.h>
 
 #include <cctype>
@@ -12,66 +13,18 @@ namespace
 
 const char SUMMARY[] = "C:\\spool\\drivers\\w32x86";
 
-// A button as the page shows it; a null text is not looked at (the table gives none for hidden buttons).
-struct ButtonView
-{
-    bool visible;
-    bool enabled;
-    const char* text;
-};
+// The copy of the scripted engine stops after three files.
+const PageView COPY_FAILED_PAGE = CopyFailedPage(3);
 
-// One row of the page table: each control as it stands when the page is shown.
-struct PageView
-{
-    const char* name;
-    const char* stepText; // null: the step text is hidden
-    ButtonView next;
-    ButtonView back;
-    ButtonView exit;
-    const char* info; // null: the information box is hidden
-    bool acceptLabel;
-    bool stepZeroControls;
-    int progress; // -1: the progress bar is hidden
-    WizardStep step;
-    bool skipExitPrompt;
-};
-
-// clang-format off
-const PageView CONNECTION = {"connection", nullptr,
-    {true, true, CAPTION_INSTALL}, {false, true, nullptr}, {true, true, CAPTION_QUIT_SETUP},
-    nullptr, false, true, -1, 0, false};
-const PageView LICENCE = {"licence", STEP_TEXT_READ_LICENCE,
-    {true, true, CAPTION_YES}, {true, true, CAPTION_BACK}, {true, true, CAPTION_NO},
-    LICENCE_NOTICE, true, false, -1, 1, false};
-const PageView SUMMARY_PAGE = {"summary", STEP_TEXT_READY_TO_COPY,
-    {true, true, CAPTION_NEXT}, {true, true, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
-    SUMMARY, false, false, -1, 2, false};
-const PageView DAMAGED = {"damaged package", STEP_TEXT_PACKAGE_DAMAGED,
-    {false, true, nullptr}, {false, true, nullptr}, {true, true, CAPTION_EXIT},
-    nullptr, false, false, -1, 2, true};
-const PageView COPY_DONE = {"copy done", STEP_TEXT_COPY_DONE,
-    {true, true, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
-    SUMMARY, false, false, 8, 3, false};
-const PageView COPY_FAILED = {"copy failed", STEP_TEXT_COPY_FAILED,
-    {true, false, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
-    SUMMARY, false, false, 3, 3, false};
-const PageView INSTALLED = {"installed", STEP_TEXT_INSTALLED,
-    {true, true, CAPTION_FINISH}, {false, false, nullptr}, {true, false, CAPTION_CANCEL},
-    SUMMARY, false, false, -1, 4, false};
-const PageView CABLE = {"cable", STEP_TEXT_CABLE_NOT_CONNECTED,
-    {true, true, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
-    SUMMARY, false, false, -1, 3, false};
-const PageView REGISTRATION_FAILED = {"registration failed", STEP_TEXT_INSTALL_FAILED,
-    {true, false, CAPTION_NEXT}, {true, false, CAPTION_BACK}, {true, true, CAPTION_CANCEL},
-    SUMMARY, false, false, -1, 4, false};
-// clang-format on
-
-// How a page is reached from the wizard's start, and what the operations return on the way.
+// How a page is reached from the wizard's start, what the operations return on the way, and the
+// wizard's state once it is shown.
 struct Route
 {
     const PageView* page;
     EngineScript script;
     std::vector<int> clicks; // IDC_USB is clicked as a radio button
+    WizardStep step;
+    bool skipExitPrompt;
 };
 
 EngineScript Script(const std::function<void(EngineScript&)>& change)
@@ -87,19 +40,31 @@ const std::vector<int> TO_COPY = {IDC_USB, IDC_NEXT, IDC_NEXT, IDC_NEXT};
 const std::vector<int> TO_REGISTER = {IDC_USB, IDC_NEXT, IDC_NEXT, IDC_NEXT, IDC_NEXT};
 
 const Route ROUTES[] = {
-    {&CONNECTION, {}, {IDC_USB}},
-    {&LICENCE, {}, TO_LICENCE},
-    {&SUMMARY_PAGE, {}, TO_SUMMARY},
-    {&DAMAGED, Script([](EngineScript& s) { s.checkPackage = FALSE; }), TO_SUMMARY},
-    {&COPY_DONE, {}, TO_COPY},
-    {&COPY_FAILED, Script([](EngineScript& s) { s.copy = FALSE, s.copyProgress = 3; }), TO_COPY},
-    {&INSTALLED, {}, TO_REGISTER},
-    {&CABLE, Script([](EngineScript& s) {
+    {&CONNECTION_PAGE, {}, {IDC_USB}, 0, false},
+    {&LICENCE_PAGE, {}, TO_LICENCE, 1, false},
+    {&SUMMARY_PAGE, {}, TO_SUMMARY, 2, false},
+    {&DAMAGED_PAGE, Script([](EngineScript& s) { s.checkPackage = FALSE; }), TO_SUMMARY, 2, true},
+    {&COPY_DONE_PAGE, {}, TO_COPY, 3, false},
+    {&COPY_FAILED_PAGE, Script([](EngineScript& s) { s.copy = FALSE, s.copyProgress = 3; }), TO_COPY, 3,
+     false},
+    {&INSTALLED_PAGE, {}, TO_REGISTER, 4, false},
+    {&CABLE_PAGE, Script([](EngineScript& s) {
          s.registerPrinter = FALSE, s.registerReason = FAIL_REASON_USB_NOT_CONNECTED;
      }),
-     TO_REGISTER},
-    {&REGISTRATION_FAILED, Script([](EngineScript& s) { s.registerPrinter = FALSE; }), TO_REGISTER},
+     TO_REGISTER, 3, false},
+    {&REGISTRATION_FAILED_PAGE, Script([](EngineScript& s) { s.registerPrinter = FALSE; }), TO_REGISTER, 4,
+     false},
 };
+
+const Route& RouteTo(const PageView& page)
+{
+    for (const Route& route : ROUTES)
+    {
+        if (route.page == &page)
+            return route;
+    }
+    throw std::logic_error("no route");
+}
 
 class PageTest : public WizardTest
 {
@@ -122,6 +87,7 @@ protected:
         }
     }
 
+    // The page as the table gives it, and the wizard's state with it.
     void ExpectPage(const PageView& page)
     {
         SCOPED_TRACE(std::string("page: ") + page.name);
@@ -133,22 +99,20 @@ protected:
         ExpectButton(IDC_NEXT, page.next, "next");
         ExpectButton(IDC_BACK, page.back, "back");
         ExpectButton(IDC_EXIT, page.exit, "exit");
-        EXPECT_EQ(Control(IDC_INFO).visible, page.info != nullptr);
-        if (page.info)
+        EXPECT_EQ(Control(IDC_INFO).visible, page.info != InfoBox::Hidden);
+        if (page.info != InfoBox::Hidden)
         {
-            EXPECT_EQ(Control(IDC_INFO).text, page.info);
+            EXPECT_EQ(Control(IDC_INFO).text, page.info == InfoBox::Licence ? LICENCE_NOTICE : SUMMARY);
         }
         EXPECT_EQ(Control(IDC_ACCEPT_LABEL).visible, page.acceptLabel);
         for (int id : {IDC_CONNECTION_GROUP, IDC_WELCOME_PICTURE, IDC_PRINTER_PICTURE, IDC_USB, IDC_PARALLEL})
-            EXPECT_EQ(Control(id).visible, page.stepZeroControls) << "step-0 control " << id;
+            EXPECT_EQ(Control(id).visible, page.connectionControls) << "step-0 control " << id;
         EXPECT_FALSE(Control(IDC_SPARE_LABEL).visible);
         EXPECT_EQ(Control(IDC_PROGRESS).visible, page.progress >= 0);
         if (page.progress >= 0)
         {
             EXPECT_EQ(Control(IDC_PROGRESS).position, page.progress);
         }
-        EXPECT_EQ(dlg.Step(), page.step);
-        EXPECT_EQ(g_skipExitPrompt, page.skipExitPrompt);
         // No control but the three buttons ever changes its enabled state.
         for (int id : ALL_CONTROLS)
         {
@@ -157,10 +121,11 @@ protected:
                 EXPECT_TRUE(Control(id).enabled) << "control " << id;
             }
         }
+        const Route& route = RouteTo(page);
+        EXPECT_EQ(dlg.Step(), route.step);
+        EXPECT_EQ(g_skipExitPrompt, route.skipExitPrompt);
     }
 };
-
-void PrintTo(const Route& route, std::ostream* out) { *out << route.page->name; }
 
 class EveryPage : public PageTest, public ::testing::WithParamInterface<Route>
 {
@@ -236,16 +201,6 @@ struct InputCase
     const PageView* to;
 };
 
-const Route& RouteTo(const PageView& page)
-{
-    for (const Route& route : ROUTES)
-    {
-        if (route.page == &page)
-            return route;
-    }
-    throw std::logic_error("no route");
-}
-
 std::vector<InputCase> InputTable()
 {
     struct Row
@@ -258,15 +213,15 @@ std::vector<InputCase> InputTable()
     // clang-format off
     const Row rows[] = {
         //  page                  Next                Back               exit button           Escape, close box     radio buttons      after Next     after Back
-        {&CONNECTION,          Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Unchanged, &LICENCE,      nullptr},
-        {&LICENCE,             Outcome::Page,     Outcome::Page,    Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &SUMMARY_PAGE, &CONNECTION},
-        {&SUMMARY_PAGE,        Outcome::Page,     Outcome::Page,    Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &COPY_DONE,    &LICENCE},
-        {&DAMAGED,             Outcome::Refused,  Outcome::Refused, Outcome::Quit,        Outcome::Quit,        Outcome::Refused,   nullptr,       nullptr},
-        {&COPY_DONE,           Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &INSTALLED,    nullptr},
-        {&COPY_FAILED,         Outcome::Refused,  Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
-        {&INSTALLED,           Outcome::Quit,     Outcome::Refused, Outcome::Refused,     Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
-        {&CABLE,               Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &CABLE,        nullptr},
-        {&REGISTRATION_FAILED, Outcome::Refused,  Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
+        {&CONNECTION_PAGE,          Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Unchanged, &LICENCE_PAGE,      nullptr},
+        {&LICENCE_PAGE,             Outcome::Page,     Outcome::Page,    Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &SUMMARY_PAGE, &CONNECTION_PAGE},
+        {&SUMMARY_PAGE,        Outcome::Page,     Outcome::Page,    Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &COPY_DONE_PAGE,    &LICENCE_PAGE},
+        {&DAMAGED_PAGE,             Outcome::Refused,  Outcome::Refused, Outcome::Quit,        Outcome::Quit,        Outcome::Refused,   nullptr,       nullptr},
+        {&COPY_DONE_PAGE,           Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &INSTALLED_PAGE,    nullptr},
+        {&COPY_FAILED_PAGE,         Outcome::Refused,  Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
+        {&INSTALLED_PAGE,           Outcome::Quit,     Outcome::Refused, Outcome::Refused,     Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
+        {&CABLE_PAGE,               Outcome::Page,     Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   &CABLE_PAGE,        nullptr},
+        {&REGISTRATION_FAILED_PAGE, Outcome::Refused,  Outcome::Refused, Outcome::AskThenQuit, Outcome::AskThenQuit, Outcome::Refused,   nullptr,       nullptr},
     };
     // clang-format on
     std::vector<InputCase> cases;
@@ -416,7 +371,7 @@ TEST_F(StepMachine, NextWithoutAConnectionAsksForOneAndStaysOnTheFirstPage)
     EXPECT_EQ(box.caption, app.m_pszAppName);
     EXPECT_EQ(box.type, MB_OK);
     EXPECT_EQ(box.owner, Dialog());
-    ExpectPage(CONNECTION);
+    ExpectPage(CONNECTION_PAGE);
     EXPECT_TRUE(dlg.calls.empty());
 }
 
@@ -427,18 +382,18 @@ TEST_F(StepMachine, TheLastRadioButtonClickedDecides)
     EXPECT_EQ(dlg.Connection(), CONNECTION_PARALLEL);
     EXPECT_TRUE(Control(IDC_PARALLEL).checked);
     EXPECT_FALSE(Control(IDC_USB).checked);
-    ExpectPage(CONNECTION);
+    ExpectPage(CONNECTION_PAGE);
 }
 
 TEST_F(StepMachine, BackFromTheLicenceKeepsTheChoiceAndItsMark)
 {
-    Reach(RouteTo(LICENCE));
+    Reach(RouteTo(LICENCE_PAGE));
     EXPECT_TRUE(Click(IDC_BACK));
-    ExpectPage(CONNECTION);
+    ExpectPage(CONNECTION_PAGE);
     EXPECT_EQ(dlg.Connection(), CONNECTION_USB);
     EXPECT_TRUE(Control(IDC_USB).checked);
     EXPECT_TRUE(Click(IDC_NEXT));
-    ExpectPage(LICENCE);
+    ExpectPage(LICENCE_PAGE);
     EXPECT_TRUE(headless::MessageBoxes().empty());
 }
 
@@ -446,7 +401,7 @@ TEST_F(StepMachine, BackFromTheSummaryRestoresTheNoticeAndNextChecksAgain)
 {
     Reach(RouteTo(SUMMARY_PAGE));
     EXPECT_TRUE(Click(IDC_BACK));
-    ExpectPage(LICENCE);
+    ExpectPage(LICENCE_PAGE);
     dlg.script.summary = "D:\\other";
     EXPECT_TRUE(Click(IDC_NEXT));
     EXPECT_EQ(dlg.calls,
@@ -461,7 +416,7 @@ TEST_F(StepMachine, APackageThatBreaksOnTheSecondPassGivesTheDamagedPage)
     Click(IDC_BACK);
     dlg.script.checkPackage = FALSE;
     Click(IDC_NEXT);
-    ExpectPage(DAMAGED);
+    ExpectPage(DAMAGED_PAGE);
 }
 
 TEST_F(StepMachine, EnterOnARadioButtonIssuesTheHiddenBackButton)
@@ -476,45 +431,55 @@ TEST_F(StepMachine, EnterOnARadioButtonIssuesTheHiddenBackButton)
     EXPECT_TRUE(after == before);
 
     EXPECT_TRUE(Click(IDC_NEXT));
-    ExpectPage(CONNECTION);
+    ExpectPage(CONNECTION_PAGE);
     EXPECT_TRUE(Click(IDC_NEXT));
-    ExpectPage(LICENCE);
+    ExpectPage(LICENCE_PAGE);
     EXPECT_TRUE(headless::MessageBoxes().empty());
+}
+
+TEST_F(StepMachine, EnterCannotLeadBackFromTheDamagedPackagePage)
+{
+    Reach(RouteTo(DAMAGED_PAGE));
+    // Enter issues the default button, Back, wherever the focus is not on a push button.
+    EXPECT_FALSE(headless::Command(Dialog(), IDC_BACK));
+    EXPECT_FALSE(headless::Command(Dialog(), IDC_NEXT));
+    ExpectPage(DAMAGED_PAGE);
+    EXPECT_EQ(dlg.calls, (std::vector<std::string>{"CheckPackage"}));
 }
 
 TEST_F(StepMachine, TheCablePagePerformsTheRegistrationAgainWithoutCopying)
 {
-    Reach(RouteTo(CABLE));
-    ExpectPage(CABLE);
+    Reach(RouteTo(CABLE_PAGE));
+    ExpectPage(CABLE_PAGE);
     dlg.script.registerReason = FAIL_REASON_USB_NOT_CONNECTED;
     EXPECT_TRUE(Click(IDC_NEXT));
-    ExpectPage(CABLE);
+    ExpectPage(CABLE_PAGE);
     dlg.script.registerPrinter = TRUE;
     EXPECT_TRUE(Click(IDC_NEXT));
-    ExpectPage(INSTALLED);
+    ExpectPage(INSTALLED_PAGE);
     EXPECT_EQ(dlg.calls, (std::vector<std::string>{"CheckPackage", "BuildSummary", "CopyDriverFiles",
                                                    "RegisterPrinter", "RegisterPrinter", "RegisterPrinter"}));
 }
 
 TEST_F(StepMachine, TheReasonIsResetBeforeEveryRegistration)
 {
-    Reach(RouteTo(CABLE));
+    Reach(RouteTo(CABLE_PAGE));
     dlg.script.registerReason = FAIL_REASON_NONE;
     Click(IDC_NEXT);
     // The second call found no reason, failed without one: the final failure, not the cable page.
     EXPECT_EQ(dlg.reasonsOnEntry, (std::vector<RegisterFailReason>{FAIL_REASON_NONE, FAIL_REASON_NONE}));
-    ExpectPage(REGISTRATION_FAILED);
+    ExpectPage(REGISTRATION_FAILED_PAGE);
 }
 
 TEST_F(StepMachine, TheCopyPausesOneSecondOnlyAfterSuccess)
 {
-    Reach(RouteTo(COPY_DONE));
+    Reach(RouteTo(COPY_DONE_PAGE));
     EXPECT_EQ(platform.sleeps, std::vector<DWORD>{1000});
 }
 
 TEST_F(StepMachine, AFailedCopyDoesNotPause)
 {
-    Reach(RouteTo(COPY_FAILED));
+    Reach(RouteTo(COPY_FAILED_PAGE));
     EXPECT_TRUE(platform.sleeps.empty());
 }
 

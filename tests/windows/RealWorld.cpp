@@ -1,4 +1,6 @@
 // The contract tests' world in the Windows build: the real platform and a scratch folder under TEMP.
+#include "FileTree.h"
+
 #include <contract/ContractWorld.h>
 #include <platform/win32/Win32Platform.h>
 
@@ -8,29 +10,6 @@
 
 namespace
 {
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = path + "\\" + name;
-            ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                ::DeleteFileA(child.c_str());
-        } while (::FindNextFileA(search, &entry));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(path.c_str());
-}
-
 class RealWorld : public ContractWorld
 {
 public:
