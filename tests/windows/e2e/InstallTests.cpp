@@ -100,17 +100,11 @@ protected:
         EXPECT_EQ(run->Control(IDC_PARALLEL).checked, row.connection == IDC_PARALLEL);
         ExpectPage(*run, CONNECTION_PAGE);
 
-        ASSERT_TRUE(run->Click(IDC_NEXT));
-        ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READ_LICENCE));
-        ExpectPage(*run, LICENCE_PAGE);
+        ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, LICENCE_PAGE));
 
-        ASSERT_TRUE(run->Click(IDC_NEXT));
-        ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READY_TO_COPY));
-        ExpectPage(*run, SUMMARY_PAGE);
+        ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, SUMMARY_PAGE));
 
-        ASSERT_TRUE(run->Click(IDC_NEXT));
-        ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_COPY_DONE));
-        ExpectPage(*run, COPY_DONE_PAGE);
+        ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, COPY_DONE_PAGE));
 
         ASSERT_TRUE(run->Click(IDC_NEXT));
         size_t boxes = 0;

@@ -81,9 +81,7 @@ TEST_F(Window, NextWithoutAConnectionAsksForOneAndStays)
     ASSERT_TRUE(run->MouseClick(IDC_USB));
     ASSERT_TRUE(run->Settle());
     EXPECT_TRUE(run->Control(IDC_USB).checked) << "the mouse click on the USB button did not land";
-    ASSERT_TRUE(run->Click(IDC_NEXT));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READ_LICENCE));
-    ExpectPage(*run, LICENCE_PAGE);
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, LICENCE_PAGE));
     EXPECT_EQ(run->BoxHistory().size(), 1u);
 }
 
@@ -97,18 +95,10 @@ TEST_F(Window, BackAndNextKeepTheChoiceAndRestoreEachPage)
     EXPECT_TRUE(run->Control(IDC_PARALLEL).checked) << "the choice lost its mark";
     EXPECT_FALSE(run->Control(IDC_USB).checked);
 
-    ASSERT_TRUE(run->Click(IDC_NEXT));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READ_LICENCE));
-    ExpectPage(*run, LICENCE_PAGE);
-    ASSERT_TRUE(run->Click(IDC_NEXT));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READY_TO_COPY));
-    ExpectPage(*run, SUMMARY_PAGE);
-    ASSERT_TRUE(run->Click(IDC_BACK));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READ_LICENCE));
-    ExpectPage(*run, LICENCE_PAGE);
-    ASSERT_TRUE(run->Click(IDC_NEXT));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READY_TO_COPY));
-    ExpectPage(*run, SUMMARY_PAGE);
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, LICENCE_PAGE));
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, SUMMARY_PAGE));
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_BACK, LICENCE_PAGE));
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, SUMMARY_PAGE));
     EXPECT_TRUE(run->BoxHistory().empty());
 }
 
@@ -214,9 +204,7 @@ TEST_F(Keyboard, EnterOnARadioButtonChangesNothingVisible)
     ASSERT_TRUE(run->Settle());
     EXPECT_TRUE(run->Snapshot() == before) << "the first Next left the first page; before:\n"
                                            << before.Describe();
-    ASSERT_TRUE(run->Click(IDC_NEXT));
-    ASSERT_TRUE(run->WaitForStepText(STEP_TEXT_READ_LICENCE));
-    ExpectPage(*run, LICENCE_PAGE);
+    ASSERT_NO_FATAL_FAILURE(ClickAndExpect(*run, IDC_NEXT, LICENCE_PAGE));
     EXPECT_TRUE(run->BoxHistory().empty());
 }
 

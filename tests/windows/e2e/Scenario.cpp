@@ -126,6 +126,13 @@ const char* PageName(Page page)
     return "";
 }
 
+void ClickAndExpect(SetupRun& run, int button, const PageView& page)
+{
+    ASSERT_TRUE(run.Click(button));
+    ASSERT_TRUE(run.WaitForStepText(page.stepText));
+    ExpectPage(run, page);
+}
+
 void Reach(SetupRun& run, Page page, int connection)
 {
     SCOPED_TRACE(std::string("on the way to the ") + PageName(page) + " page");

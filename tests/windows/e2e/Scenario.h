@@ -33,6 +33,9 @@ std::string SummaryText();
 
 // Checks every control of the dialog against the page.
 void ExpectPage(const SetupRun& run, const PageView& page);
+// Clicks the button, waits for the page's step text and checks the page (which must show a step text).
+// Use with ASSERT_NO_FATAL_FAILURE.
+void ClickAndExpect(SetupRun& run, int button, const PageView& page);
 // Checks a message box: its text and caption (GBK), its icon, its buttons, and that it is modal to the
 // dialog.
 void ExpectMessageBox(const SetupRun& run, const MessageBoxInfo& box, const char* text, const char* caption,
