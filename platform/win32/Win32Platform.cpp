@@ -1,7 +1,8 @@
 #include "Win32Platform.h"
 
 Win32Platform::Win32Platform()
-    : m_winspool("winspool.drv"), m_setupapi("setupapi.dll"), m_newdev("newdev.dll"),
+    : m_shlwapi("shlwapi.dll"), m_winspool("winspool.drv"), m_setupapi("setupapi.dll"),
+      m_newdev("newdev.dll"), m_pathFileExists(m_shlwapi, "PathFileExistsA"),
       m_getPrinterDriverDirectory(m_winspool, "GetPrinterDriverDirectoryA"),
       m_addPrinterDriverEx(m_winspool, "AddPrinterDriverExA"), m_addPrinter(m_winspool, "AddPrinterA"),
       m_closePrinter(m_winspool, "ClosePrinter"),
@@ -10,7 +11,11 @@ Win32Platform::Win32Platform()
 {
 }
 
-BOOL Win32Platform::PathFileExistsA(LPCSTR path) { return ::PathFileExistsA(path); }
+BOOL Win32Platform::PathFileExistsA(LPCSTR path)
+{
+    auto function = m_pathFileExists.Get();
+    return function ? function(path) : FALSE;
+}
 
 BOOL Win32Platform::CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES security)
 {

@@ -1,6 +1,6 @@
-// The real Windows services. The file and error services come from Known DLLs, which Windows always maps
-// from its own directory; the spooler, SetupAPI and device installation DLLs are bound at run time from
-// the system directory only.
+// The real Windows services. kernel32's file and error services are imported; the shell's path test and
+// the spooler, SetupAPI and device installation DLLs are bound at run time from the system directory
+// only, when first called: the wizard needs them from the package check on, not to open its window.
 #pragma once
 
 #include <platform/Platform.h>
@@ -38,9 +38,11 @@ public:
     HLOCAL LocalFree(HLOCAL memory) override;
 
 private:
+    SystemLibrary m_shlwapi;
     SystemLibrary m_winspool;
     SystemLibrary m_setupapi;
     SystemLibrary m_newdev;
+    SystemFunction<decltype(&::PathFileExistsA)> m_pathFileExists;
     SystemFunction<decltype(&::GetPrinterDriverDirectoryA)> m_getPrinterDriverDirectory;
     SystemFunction<decltype(&::AddPrinterDriverExA)> m_addPrinterDriverEx;
     SystemFunction<decltype(&::AddPrinterA)> m_addPrinter;

@@ -35,7 +35,7 @@ bool CDC::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG
 {
     using GradientFillProc = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
     // Bound once and kept for the life of the process: the handler runs on every repaint.
-    static const SystemLibrary msimg32("msimg32.dll");
+    static SystemLibrary msimg32("msimg32.dll");
     static const auto gradientFill = msimg32.Proc<GradientFillProc>("GradientFill");
     return gradientFill && gradientFill(m_hDC, vertices, vertexCount, mesh, meshCount, mode);
 }

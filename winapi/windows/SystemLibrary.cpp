@@ -24,19 +24,20 @@ HMODULE LoadFromSystemDirectory(LPCSTR name)
 }
 } // namespace
 
-SystemLibrary::SystemLibrary(LPCSTR name) : m_module(LoadFromSystemDirectory(name))
-{
-    m_loadError = m_module ? ERROR_SUCCESS : ::GetLastError();
-}
-
 SystemLibrary::~SystemLibrary()
 {
     if (m_module)
         ::FreeLibrary(m_module);
 }
 
-FARPROC SystemLibrary::Address(LPCSTR exportName) const
+FARPROC SystemLibrary::Address(LPCSTR exportName)
 {
+    if (!m_loadTried)
+    {
+        m_loadTried = true;
+        m_module = LoadFromSystemDirectory(m_name);
+        m_loadError = m_module ? ERROR_SUCCESS : ::GetLastError();
+    }
     if (!m_module)
     {
         ::SetLastError(m_loadError);
