@@ -149,60 +149,6 @@ long UserObjects(HANDLE process)
     return count == 0 && RunningUnderWine() ? -1 : static_cast<long>(count);
 }
 
-// On a display without a window manager, Wine waits two seconds for each hidden window of a program
-// whose windows it does not manage itself (see tests/windows/e2e/E2eMain.cpp). Both programs get the
-// setting alike, for the benchmark's time only: keys made here are taken away, a value there is put back.
-class ManagedByWine
-{
-public:
-    explicit ManagedByWine(const std::string& exeName)
-    {
-        const std::string appDefaults = "Software\\Wine\\AppDefaults";
-        const std::string path = appDefaults + "\\" + exeName + "\\X11 Driver";
-        for (const std::string& key : {appDefaults, appDefaults + "\\" + exeName, path})
-        {
-            HKEY existing = nullptr;
-            if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS)
-                ::RegCloseKey(existing);
-            else if (m_created.empty())
-                m_created = key;
-        }
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                              &m_key, nullptr) != ERROR_SUCCESS)
-            throw std::runtime_error("could not make HKCU\\" + path);
-        char value[16] = {};
-        DWORD size = sizeof value - 1;
-        DWORD type = 0;
-        m_hadValue = ::RegQueryValueExA(m_key, VALUE, nullptr, &type, reinterpret_cast<BYTE*>(value),
-                                        &size) == ERROR_SUCCESS &&
-                     type == REG_SZ;
-        m_previous = m_hadValue ? value : "";
-        ::RegSetValueExA(m_key, VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-    }
-
-    ~ManagedByWine()
-    {
-        if (m_hadValue)
-            ::RegSetValueExA(m_key, VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_previous.c_str()),
-                             static_cast<DWORD>(m_previous.size() + 1));
-        else
-            ::RegDeleteValueA(m_key, VALUE);
-        ::RegCloseKey(m_key);
-        if (!m_created.empty())
-            ::RegDeleteTreeA(HKEY_CURRENT_USER, m_created.c_str());
-    }
-
-    ManagedByWine(const ManagedByWine&) = delete;
-    ManagedByWine& operator=(const ManagedByWine&) = delete;
-
-private:
-    static constexpr const char* VALUE = "Managed";
-    HKEY m_key = nullptr;
-    std::string m_created;
-    bool m_hadValue = false;
-    std::string m_previous;
-};
-
 // The visible dialog window (class #32770) among a thread's top-level windows. Both programs make their
 // dialog on the main thread; asking for that thread's windows alone keeps each look light.
 BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found)

@@ -4,76 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <memory>
 
 namespace
 {
-// The tests run on a display without a window manager. Wine then waits two seconds for every hidden
-// window of Setup.exe to be withdrawn (each closed message box, and the dialog at the end); windows that
-// Wine manages itself hide at once. The setting applies to Setup.exe alone and is put back afterwards.
+// The tests run on a display without a window manager: Wine manages Setup.exe's windows itself for the
+// run, so that closed message boxes and the ended dialog go at once.
 class SetupWindowsManagedByWine : public ::testing::Environment
 {
 public:
     void SetUp() override
     {
-        if (!e2e::RunningUnderWine())
-            return;
-        // The keys that are not there yet are made here, and taken away afterwards, deepest first.
-        for (const char* path : KEY_PATHS)
-        {
-            HKEY existing = nullptr;
-            if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &existing) == ERROR_SUCCESS)
-                ::RegCloseKey(existing);
-            else
-                m_createdKeys.insert(m_createdKeys.begin(), path);
-        }
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, KEY_PATH, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                              &m_key, nullptr) != ERROR_SUCCESS)
-        {
-            m_key = nullptr;
-            return;
-        }
-        char value[16] = {};
-        DWORD size = sizeof value - 1;
-        DWORD type = 0;
-        m_hadValue = ::RegQueryValueExA(m_key, VALUE_NAME, nullptr, &type, reinterpret_cast<BYTE*>(value),
-                                        &size) == ERROR_SUCCESS &&
-                     type == REG_SZ;
-        m_previous = m_hadValue ? value : "";
-        ::RegSetValueExA(m_key, VALUE_NAME, 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+        if (e2e::RunningUnderWine())
+            m_managed = std::make_unique<e2e::ManagedByWine>("Setup.exe");
     }
-
-    void TearDown() override
-    {
-        if (!m_key)
-            return;
-        if (m_hadValue)
-        {
-            ::RegSetValueExA(m_key, VALUE_NAME, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_previous.c_str()),
-                             static_cast<DWORD>(m_previous.size() + 1));
-        }
-        else
-        {
-            ::RegDeleteValueA(m_key, VALUE_NAME);
-        }
-        ::RegCloseKey(m_key);
-        m_key = nullptr;
-        for (const char* path : m_createdKeys)
-            ::RegDeleteKeyA(HKEY_CURRENT_USER, path);
-        m_createdKeys.clear();
-    }
+    void TearDown() override { m_managed.reset(); }
 
 private:
-    static constexpr const char* KEY_PATHS[] = {"Software\\Wine\\AppDefaults",
-                                                "Software\\Wine\\AppDefaults\\Setup.exe",
-                                                "Software\\Wine\\AppDefaults\\Setup.exe\\X11 Driver"};
-    static constexpr const char* KEY_PATH = KEY_PATHS[2];
-    static constexpr const char* VALUE_NAME = "Managed";
-    HKEY m_key = nullptr;
-    std::vector<const char*> m_createdKeys;
-    bool m_hadValue = false;
-    std::string m_previous;
+    std::unique_ptr<e2e::ManagedByWine> m_managed;
 };
 } // namespace
 

@@ -387,4 +387,51 @@ std::vector<std::string> PrinterDeviceNodeDrivers()
     return ::testing::AssertionFailure() << "GetGuiResources counted no GDI objects: error " << error;
 }
 
+namespace
+{
+constexpr char MANAGED_VALUE[] = "Managed";
+}
+
+ManagedByWine::ManagedByWine(const std::string& exeName)
+{
+    const std::string appDefaults = "Software\\Wine\\AppDefaults";
+    const std::string path = appDefaults + "\\" + exeName + "\\X11 Driver";
+    for (const std::string& key : {appDefaults, appDefaults + "\\" + exeName, path})
+    {
+        HKEY existing = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS)
+            ::RegCloseKey(existing);
+        else if (m_created.empty())
+            m_created = key;
+    }
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                          &m_key, nullptr) != ERROR_SUCCESS)
+    {
+        m_key = nullptr;
+        return;
+    }
+    char value[16] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    m_hadValue = ::RegQueryValueExA(m_key, MANAGED_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(value),
+                                    &size) == ERROR_SUCCESS &&
+                 type == REG_SZ;
+    m_previous = m_hadValue ? value : "";
+    ::RegSetValueExA(m_key, MANAGED_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+}
+
+ManagedByWine::~ManagedByWine()
+{
+    if (!m_key)
+        return;
+    if (m_hadValue)
+        ::RegSetValueExA(m_key, MANAGED_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_previous.c_str()),
+                         static_cast<DWORD>(m_previous.size() + 1));
+    else
+        ::RegDeleteValueA(m_key, MANAGED_VALUE);
+    ::RegCloseKey(m_key);
+    if (!m_created.empty())
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, m_created.c_str());
+}
+
 } // namespace e2e

@@ -62,4 +62,23 @@ std::vector<std::string> PrinterDeviceNodeDrivers();
 // which does not, the live objects of the process's GDI handle table.
 ::testing::AssertionResult CountGdiObjects(HANDLE process, DWORD& count);
 
+// On a display without a window manager, Wine waits two seconds for every hidden window of a program
+// whose windows it does not manage itself (each closed message box, and the dialog at the end). While
+// the object lives, Wine manages the windows of the program of that file name; keys made for it are
+// taken away afterwards, and a value that was there is put back.
+class ManagedByWine
+{
+public:
+    explicit ManagedByWine(const std::string& exeName);
+    ~ManagedByWine();
+    ManagedByWine(const ManagedByWine&) = delete;
+    ManagedByWine& operator=(const ManagedByWine&) = delete;
+
+private:
+    HKEY m_key = nullptr;
+    std::string m_created;
+    bool m_hadValue = false;
+    std::string m_previous;
+};
+
 } // namespace e2e
