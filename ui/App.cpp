@@ -32,8 +32,6 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
-
 LPCSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
 
 HINSTANCE AfxGetResourceHandle() { return ::GetModuleHandleA(nullptr); }

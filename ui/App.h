@@ -1,4 +1,4 @@
-// The application object: one per program, reached through AfxGetApp().
+// The application object: one per program; its name captions the program's message boxes.
 #pragma once
 
 #include <WinApi.h>
@@ -20,7 +20,6 @@ public:
     char m_pszAppName[MAX_PATH]{};
 };
 
-CWinApp* AfxGetApp();
 LPCSTR AfxGetAppName();
 HINSTANCE AfxGetResourceHandle();
 

@@ -100,7 +100,6 @@ bool Command(HWND dialog, int id);
 // has only that button, and otherwise fails the test that forgot to script it.
 void Answer(int button);
 const std::vector<MessageBoxRecord>& MessageBoxes();
-const std::vector<PostedMessage>& PostedMessages();
 bool QuitPosted(HWND window);
 
 // A control's request for its colours, as the system sends it before painting the control.

@@ -71,8 +71,6 @@ void Answer(int button) { TheDesktop().answers.push_back(button); }
 
 const std::vector<MessageBoxRecord>& MessageBoxes() { return TheDesktop().messageBoxes; }
 
-const std::vector<PostedMessage>& PostedMessages() { return TheDesktop().posted; }
-
 bool QuitPosted(HWND window)
 {
     const std::vector<PostedMessage>& posted = TheDesktop().posted;
@@ -140,16 +138,12 @@ BOOL ShowWindow(HWND window, int command)
     return wasVisible ? TRUE : FALSE;
 }
 
-BOOL IsWindowVisible(HWND window) { return window->visible ? TRUE : FALSE; }
-
 BOOL EnableWindow(HWND window, BOOL enable)
 {
     const bool wasDisabled = !window->enabled;
     window->enabled = enable != FALSE;
     return wasDisabled ? TRUE : FALSE;
 }
-
-BOOL IsWindowEnabled(HWND window) { return window->enabled ? TRUE : FALSE; }
 
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text)
 {

@@ -84,7 +84,6 @@ inline LPSTR MAKEINTRESOURCEA(UINT id)
 // Window messages, notifications and commands.
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_PAINT = 0x000F;
-constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_SETFONT = 0x0030;
@@ -110,14 +109,9 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-constexpr UINT CTLCOLOR_EDIT = 1;
-constexpr UINT CTLCOLOR_BTN = 3;
-constexpr UINT CTLCOLOR_DLG = 4;
-constexpr UINT CTLCOLOR_STATIC = 6;
 constexpr WPARAM ICON_SMALL = 0;
 constexpr WPARAM ICON_BIG = 1;
 constexpr WPARAM IMAGE_BITMAP = 0;
-constexpr int DWLP_MSGRESULT = 0;
 constexpr int DWLP_USER = 2 * sizeof(void*);
 
 constexpr int SW_HIDE = 0;
@@ -131,14 +125,11 @@ constexpr int SM_CYICON = 12;
 
 // Message boxes.
 constexpr UINT MB_OK = 0x00000000;
-constexpr UINT MB_OKCANCEL = 0x00000001;
 constexpr UINT MB_YESNOCANCEL = 0x00000003;
 constexpr UINT MB_YESNO = 0x00000004;
 constexpr UINT MB_TYPEMASK = 0x0000000F;
-constexpr UINT MB_ICONHAND = 0x00000010;
 constexpr UINT MB_ICONQUESTION = 0x00000020;
 constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
-constexpr UINT MB_ICONASTERISK = 0x00000040;
 constexpr UINT MB_ICONMASK = 0x000000F0;
 
 // Drawing.
@@ -159,9 +150,6 @@ constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
 constexpr DWORD ERROR_ACCESS_DENIED = 5;
 constexpr DWORD ERROR_INVALID_HANDLE = 6;
-constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
-constexpr DWORD ERROR_WRITE_PROTECT = 19;
-constexpr DWORD ERROR_SHARING_VIOLATION = 32;
 constexpr DWORD ERROR_INVALID_PARAMETER = 87;
 constexpr DWORD ERROR_DISK_FULL = 112;
 constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
@@ -173,9 +161,7 @@ constexpr DWORD ERROR_NO_MORE_ITEMS = 259;
 constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr DWORD ERROR_INVALID_FLAGS = 1004;
 constexpr DWORD ERROR_UNKNOWN_PRINTER_DRIVER = 1797;
-constexpr DWORD ERROR_INVALID_PRINTER_NAME = 1801;
 constexpr DWORD ERROR_PRINTER_ALREADY_EXISTS = 1802;
-constexpr DWORD ERROR_SPOOL_FILE_NOT_FOUND = 3002;
 constexpr DWORD ERROR_NO_SUCH_DEVINST = 0xE000020B;
 
 // Files.
@@ -274,9 +260,7 @@ HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLG
                         LPARAM initParam);
 BOOL DestroyWindow(HWND window);
 BOOL ShowWindow(HWND window, int command);
-BOOL IsWindowVisible(HWND window);
 BOOL EnableWindow(HWND window, BOOL enable);
-BOOL IsWindowEnabled(HWND window);
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND window);
